@@ -1,0 +1,57 @@
+#include "sk_form.h"
+#include "korvant_app.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+
+namespace skelvora {
+
+SkForm::SkForm(KorvantApp& a, const QString& caption, bool previewsKeys)
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
+      app(a), previewsKeys_(previewsKeys)
+{
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+bool SkForm::FormKeyPress(QKeyEvent*)
+{
+    return false;
+}
+
+void SkForm::ShowModeless()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void SkForm::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange) {
+        app.reporter.run([this] {
+            if (isActiveWindow())
+                FormActivate();
+            else
+                FormDeactivate();
+        });
+    }
+}
+
+void SkForm::keyPressEvent(QKeyEvent* event)
+{
+    // A window that does not preview keys sees only those no control took.
+    if (!previewsKeys_)
+        app.UpdateLockIndicators();
+    QWidget::keyPressEvent(event);
+}
+
+void SkForm::fixSize()
+{
+    adjustSize();
+    setFixedSize(sizeHint());
+}
+
+} // namespace skelvora

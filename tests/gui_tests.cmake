@@ -1,0 +1,16 @@
+# The GUI tests drive the real windows offscreen with the scripted dialogs.
+add_executable(gui_tests
+  gui_main.cpp
+  app_fixture.h
+  app_fixture.cpp
+  test_code_page.cpp
+  test_halvent.cpp
+  test_main_window.cpp
+)
+target_link_libraries(gui_tests PRIVATE korvant_app halvent_form GTest::gtest Qt6::Test)
+target_compile_definitions(gui_tests PRIVATE
+  SKELVORA_TEST_DATA="${SKELVORA_TEST_DATA}"
+  SKELVORA_BIN_DIR="${SKELVORA_BIN_DIR}"
+  SKELVORA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+add_dependencies(gui_tests Halvent Korvant)
+gtest_discover_tests(gui_tests PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANG=en_US.UTF-8")
