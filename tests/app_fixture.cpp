@@ -52,6 +52,8 @@ void AppFixture::activate(QWidget* w)
 {
     if (!w->isVisible())
         w->show();
+    // Activations the platform still has queued would land after ours.
+    QApplication::processEvents();
     QApplication::setActiveWindow(w);
     QApplication::processEvents();
 }

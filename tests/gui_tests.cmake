@@ -6,6 +6,7 @@ add_executable(gui_tests
   test_code_page.cpp
   test_halvent.cpp
   test_main_window.cpp
+  test_catalogue_commands.cpp
 )
 target_link_libraries(gui_tests PRIVATE korvant_app halvent_form GTest::gtest Qt6::Test)
 target_compile_definitions(gui_tests PRIVATE
