@@ -7,6 +7,7 @@ add_executable(gui_tests
   test_halvent.cpp
   test_main_window.cpp
   test_catalogue_commands.cpp
+  test_lending.cpp
 )
 target_link_libraries(gui_tests PRIVATE korvant_app halvent_form GTest::gtest Qt6::Test)
 target_compile_definitions(gui_tests PRIVATE

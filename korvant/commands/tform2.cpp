@@ -61,7 +61,7 @@ void TForm2::SetMediaTypeIndex(int index)
         b->setChecked(true);
 }
 
-bool TForm2::FormKeyPress(QKeyEvent* event)
+bool TForm2::FormKeyPress(QWidget*, QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
         btnCANCELf2Click();

@@ -19,7 +19,7 @@ public:
 
     void btnOKf2Click();
     void btnCANCELf2Click();
-    bool FormKeyPress(QKeyEvent* event) override;
+    bool FormKeyPress(QWidget* target, QKeyEvent* event) override;
 
     // Opens for Edit of record, or for Add when record is null.
     void Open(TCD* record);

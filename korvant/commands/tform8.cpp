@@ -38,7 +38,7 @@ TForm8::TForm8(KorvantApp& a) : SkForm(a, QStringLiteral("New database"), true)
     app.reporter.connect(btnCancelf8, &QPushButton::clicked, this, [this] { btnCancelf8Click(); });
 }
 
-bool TForm8::FormKeyPress(QKeyEvent* event)
+bool TForm8::FormKeyPress(QWidget*, QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
         btnCancelf8Click();

@@ -15,7 +15,7 @@ public:
 
     void btnOKf8Click();
     void btnCancelf8Click();
-    bool FormKeyPress(QKeyEvent* event) override;
+    bool FormKeyPress(QWidget* target, QKeyEvent* event) override;
 
     QLabel *Label1, *Label2;
     QLineEdit *Edit1, *Edit2;

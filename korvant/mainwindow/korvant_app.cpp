@@ -171,7 +171,7 @@ bool KorvantApp::preview(QObject* receiver, QEvent* event)
             return false;
         UpdateLockIndicators();
         bool used = false;
-        reporter.run([&] { used = form->FormKeyPress(ke); });
+        reporter.run([&] { used = form->FormKeyPress(w, ke); });
         return used;
     }
     default:

@@ -15,7 +15,7 @@ SkForm::SkForm(KorvantApp& a, const QString& caption, bool previewsKeys)
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
-bool SkForm::FormKeyPress(QKeyEvent*)
+bool SkForm::FormKeyPress(QWidget*, QKeyEvent*)
 {
     return false;
 }

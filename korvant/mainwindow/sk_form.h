@@ -17,7 +17,7 @@ public:
     bool previewsKeys() const { return previewsKeys_; }
     // Sees every key before the focused control (for forms that preview
     // keys); returns true when the key was used up.
-    virtual bool FormKeyPress(QKeyEvent* event);
+    virtual bool FormKeyPress(QWidget* target, QKeyEvent* event);
     // Shows the window, or brings it to the front when it is shown already.
     void ShowModeless();
     void Close() { hide(); }
