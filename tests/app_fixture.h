@@ -13,6 +13,12 @@ namespace skelvora {
 class TForm1;
 }
 
+// Readable texts in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
 class AppFixture : public ::testing::Test {
 protected:
     AppFixture();

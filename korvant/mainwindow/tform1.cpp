@@ -266,7 +266,8 @@ void TForm1::buildStatusBar()
         l->setObjectName(QStringLiteral("Panel%1").arg(i));
         l->setFrameShape(QFrame::Panel);
         l->setFrameShadow(QFrame::Sunken);
-        l->setFixedWidth(widths[i]);
+        // The widths are the least a panel gets; a larger font widens them.
+        l->setMinimumWidth(widths[i]);
         l->setAlignment((i >= 5 ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
         bar->addWidget(l);
         Panels[size_t(i)] = l;
