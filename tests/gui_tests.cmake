@@ -9,6 +9,7 @@ add_executable(gui_tests
   test_catalogue_commands.cpp
   test_lending.cpp
   test_settings_info.cpp
+  test_printing.cpp
 )
 target_link_libraries(gui_tests PRIVATE korvant_app halvent_form GTest::gtest Qt6::Test)
 target_compile_definitions(gui_tests PRIVATE
