@@ -10,6 +10,7 @@ add_executable(gui_tests
   test_lending.cpp
   test_settings_info.cpp
   test_printing.cpp
+  test_save_faults.cpp
 )
 target_link_libraries(gui_tests PRIVATE korvant_app halvent_form GTest::gtest Qt6::Test)
 target_compile_definitions(gui_tests PRIVATE

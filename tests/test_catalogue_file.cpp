@@ -4,6 +4,9 @@
 #include "test_support.h"
 
 #include <gtest/gtest.h>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace skelvora;
 using testsupport::ReadBytes;
@@ -319,4 +322,47 @@ TEST(CatalogueFile, SaveThroughASymbolicLinkKeepsTheLink)
     WriteCatalogueFile(dir.file("link.fmd"), WorkedHeader(), "Primary name", "Secondary name", t);
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.fmd")));
     EXPECT_EQ(ReadBytes(dir.file("real.fmd")), WorkedExampleBytes());
+}
+
+// A save loop killed at random moments, many times: the file always reads
+// as either the old or the new catalogue, never as half of one.
+TEST(CatalogueFile, KilledSavesLeaveTheOldOrTheNewFile)
+{
+    TempDir dir;
+    const std::string path = dir.file("films.fmd");
+    RecordTable a, b;
+    FillWorkedRecords(a);
+    for (int k = 1; k < 400; ++k) {
+        TCD& r = b.reset(k);
+        r.ID = k;
+        r.PrimaryName = "A somewhat longer name for record " + std::to_string(k);
+    }
+    CatalogueHeader hb;
+    hb.RowCount = 400;
+    const std::string bytesA = EncodeCatalogue(WorkedHeader(), "P", "S", a);
+    const std::string bytesB = EncodeCatalogue(hb, "P", "S", b);
+    WriteBytes(path, bytesA);
+
+    std::srand(12345);
+    for (int round = 0; round < 150; ++round) {
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (unsigned i = 0;; ++i) {
+                try {
+                    WriteFileAtomically(path, i % 2 ? bytesA : bytesB);
+                } catch (...) {
+                    _exit(3);
+                }
+            }
+        }
+        usleep(useconds_t(200 + std::rand() % 3000));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the save loop stopped by itself";
+        const std::string now = ReadBytes(path);
+        ASSERT_TRUE(now == bytesA || now == bytesB) << "round " << round << ": " << now.size() << " bytes";
+        ASSERT_NO_THROW(ParseCatalogue(now, path));
+    }
 }
