@@ -227,8 +227,6 @@ RegistryFile RegistryFile::Parse(std::string_view text, const std::string& fileN
             std::string bytes;
             if (!ParseHexBytes(rest.substr(7), bytes))
                 fail(firstLine, "has damaged hexadecimal data");
-            if (auto nul = bytes.find('\0'); nul != std::string::npos)
-                bytes.resize(nul);
             v.Type = Value::Kind::String;
             v.Text = bytes;
         } else if (rest.rfind("hex", 0) == 0 && rest.find(':') != std::string_view::npos) {
@@ -240,6 +238,10 @@ RegistryFile RegistryFile::Parse(std::string_view text, const std::string& fileN
         } else {
             fail(firstLine, "has a value of unknown form");
         }
+        // A text value ends at its first NUL, whichever way it was written.
+        if (v.Type == Value::Kind::String)
+            if (auto nul = v.Text.find('\0'); nul != std::string::npos)
+                v.Text.resize(nul);
         key->set(v.Name) = v;
     }
     return out;

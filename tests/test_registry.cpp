@@ -172,3 +172,20 @@ TEST(Registry, DefaultPathFollowsTheEnvironment)
     setenv("HOME", "/home/eva", 1);
     EXPECT_EQ(DefaultRegistryPath(), "/home/eva/.config/Skelvora/registry.reg");
 }
+
+// Found by the fuzzer: a text with a NUL inside was written as hex and came
+// back shorter. A text value now ends at its first NUL either way.
+TEST(Registry, TextsEndAtTheirFirstNul)
+{
+    const std::string fixture = testsupport::ReadBytes(SKELVORA_TEST_DATA "/fuzz_registry_nul.reg");
+    RegistryFile f = RegistryFile::Parse(fixture, "fixture");
+    const std::string once = f.Serialize();
+    EXPECT_EQ(RegistryFile::Parse(once, "again").Serialize(), once);
+
+    RegistryFile g = RegistryFile::Parse(std::string("REGEDIT4\r\n[HKEY_CLASSES_ROOT\\x]\r\n\"a\"=\"one\0two\"\r\n"
+                                                     "\"b\"=hex(1):41,00,42,00\r\n", 72),
+                                         "x");
+    ASSERT_NE(g.find("HKEY_CLASSES_ROOT\\x"), nullptr);
+    EXPECT_EQ(g.find("HKEY_CLASSES_ROOT\\x")->find("a")->Text, "one");
+    EXPECT_EQ(g.find("HKEY_CLASSES_ROOT\\x")->find("b")->Text, "A");
+}
