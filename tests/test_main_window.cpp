@@ -344,3 +344,12 @@ TEST_F(MainWindow, PopupItemsFollowTheOpenCatalogue)
     main().PopupMenu1Popup();
     EXPECT_TRUE(main().AddRecond1->isEnabled());
 }
+
+TEST_F(MainWindow, DamagedStoredDateShowsEmptyWithoutFailingTheGrid)
+{
+    writeCatalogue("films.fmd", {Record(1, "Alien", "", "Eva", 1), Record(2, "Brazil", "", "Bob", kLoan)});
+    startWith(file("films.fmd"));
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+    EXPECT_EQ(cell(4, 1), "");
+    EXPECT_EQ(cell(4, 2), "Saturday, 15. March 2003, 9:41:30");
+}

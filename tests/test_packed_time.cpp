@@ -66,3 +66,9 @@ TEST(PackedTime, RentTimeTextAndPatterns)
     german.Months[2] = "M\xE4rz";
     EXPECT_EQ(RentTimeText(779046191, german), "Samstag, 15. M\xE4rz 2003, 9:41:30");
 }
+
+TEST(PackedTime, DamagedDateShowsAsNothingWhereAGridNeedsIt)
+{
+    EXPECT_EQ(RentTimeTextOrEmpty(1), "");
+    EXPECT_EQ(RentTimeTextOrEmpty(779046191), "Saturday, 15. March 2003, 9:41:30");
+}

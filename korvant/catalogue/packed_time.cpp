@@ -120,4 +120,13 @@ std::string RentTimeText(int32_t packed, const LocaleNames& names)
     return FormatMoment(UnpackMoment(packed), kLongMomentPattern, names);
 }
 
+std::string RentTimeTextOrEmpty(int32_t packed, const LocaleNames& names)
+{
+    try {
+        return RentTimeText(packed, names);
+    } catch (const InvalidMoment&) {
+        return std::string();
+    }
+}
+
 } // namespace skelvora

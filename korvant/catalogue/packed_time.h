@@ -43,5 +43,7 @@ std::string FormatMoment(const Moment& m, std::string_view pattern,
 
 // "" for 0, else the moment in the long pattern. Throws InvalidMoment.
 std::string RentTimeText(int32_t packed, const LocaleNames& names = LocaleNames::English());
+// The same, but a damaged stored date shows as nothing instead of failing.
+std::string RentTimeTextOrEmpty(int32_t packed, const LocaleNames& names = LocaleNames::English());
 
 } // namespace skelvora

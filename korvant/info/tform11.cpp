@@ -125,12 +125,7 @@ void TForm1::ToolButton19Click()
             w.Label13->setText(QStringLiteral("Film is no lent"));
         } else {
             w.Label11->setText(app.ui(r->Occupier));
-            QString when;
-            try {
-                when = app.ui(RentTimeText(r->RentTime, app.svc.names));
-            } catch (const InvalidMoment&) {
-            }
-            w.Label13->setText(when);
+            w.Label13->setText(app.ui(RentTimeTextOrEmpty(r->RentTime, app.svc.names)));
         }
         w.Label15->setText(r->RentCount == 0 ? QStringLiteral("Film was not lent yet") : app.ui(r->LastOccupier));
         w.Label17->setText(QString::number(r->RentCount));

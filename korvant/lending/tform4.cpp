@@ -107,16 +107,11 @@ int TForm4::Fill(const std::function<bool(const TCD&)>& take)
         if (!r || !take(*r))
             continue;
         const int row = StringGrid1->RowCount() - 1;
-        std::string when;
-        try {
-            when = RentTimeText(r->RentTime, app.svc.names);
-        } catch (const InvalidMoment&) {
-        }
         StringGrid1->SetCell(0, row, std::to_string(r->ID));
         StringGrid1->SetCell(1, row, r->PrimaryName);
         StringGrid1->SetCell(2, row, r->SecondaryName);
         StringGrid1->SetCell(3, row, r->Occupier);
-        StringGrid1->SetCell(4, row, std::move(when));
+        StringGrid1->SetCell(4, row, RentTimeTextOrEmpty(r->RentTime, app.svc.names));
         StringGrid1->SetRowCount(StringGrid1->RowCount() + 1);
         ++taken;
     }

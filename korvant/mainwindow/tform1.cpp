@@ -411,17 +411,11 @@ void TForm1::RefreshGrid()
     StringGrid1->BeginUpdate();
     for (int k = 1; k < cat.RowCount; ++k) {
         const TCD& r = cat.Table.ensure(k);
-        std::string when;
-        try {
-            when = RentTimeText(r.RentTime, app.svc.names);
-        } catch (const InvalidMoment&) {
-            // A damaged stored date shows as nothing rather than failing the grid.
-        }
         StringGrid1->SetCell(0, k, std::to_string(r.ID));
         StringGrid1->SetCell(1, k, r.PrimaryName);
         StringGrid1->SetCell(2, k, r.SecondaryName);
         StringGrid1->SetCell(3, k, r.Occupier);
-        StringGrid1->SetCell(4, k, std::move(when));
+        StringGrid1->SetCell(4, k, RentTimeTextOrEmpty(r.RentTime, app.svc.names));
     }
     StringGrid1->EndUpdate();
     if (cat.DatabaseOpen)
