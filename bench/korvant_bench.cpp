@@ -6,6 +6,7 @@
 #include "korvant_app.h"
 #include "korvant_application.h"
 #include "korvant_main.h"
+#include "safe_file.h"
 #include "scripted_dialogs.h"
 #include "sorting.h"
 #include "tform1.h"

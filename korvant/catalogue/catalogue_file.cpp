@@ -161,7 +161,7 @@ std::string EncodeCatalogue(const CatalogueHeader& h, std::string_view primaryTi
         TCD& r = table.ensure(k);
         for (int f = 0; f < 4; ++f)
             if (Field(r, f)->empty())
-                *Field(r, f) = " ";
+                Field(r, f)->push_back(' ');
         AppendNumber(out, r.ID);
         AppendNumber(out, r.MediaType);
         AppendNumber(out, r.RentTime);
