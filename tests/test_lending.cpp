@@ -313,6 +313,10 @@ TEST_F(Lending, AllLentItemsAndOneOccupiersItems)
     EXPECT_EQ(t.Cell(1, 2), "Brazil ");
     EXPECT_EQ(t.Cell(1, 3), "Dune copy ");
     EXPECT_EQ(t.Cell(4, 2), "Saturday, 15. March 2003, 9:41:30");
+    // The first column is drawn as a fixed one, the others in the catalogue's colours.
+    auto* m = t.gridModel();
+    EXPECT_NE(m->data(m->index(0, 0), Qt::BackgroundRole), m->data(m->index(0, 1), Qt::BackgroundRole));
+    EXPECT_EQ(m->data(m->index(0, 1), Qt::BackgroundRole).value<QColor>(), ColorFromWindows(app->cat.GridColor));
     activate(&list());
     EXPECT_TRUE(app->LentListActive);
     EXPECT_FALSE(app->MainWindowActive);

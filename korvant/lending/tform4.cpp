@@ -19,6 +19,7 @@ TForm4::TForm4(KorvantApp& a) : SkForm(a, QString(), true)
         StringGrid1->setColumnWidth(c, widths[c]);
     StringGrid1->setMinimumSize(900, 360);
     StringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    StringGrid1->gridModel()->setFixedFirstColumn(true);
     btnPrintf4 = new QPushButton(QStringLiteral("&Print"), this);
     btnClosef4 = new QPushButton(QStringLiteral("&Close"), this);
     auto* v = new QVBoxLayout(this);

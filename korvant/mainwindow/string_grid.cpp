@@ -54,8 +54,12 @@ QVariant StringGridModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return codePage_.toUnicode(rows_[size_t(index.row()) + 1][size_t(index.column())]);
-    case Qt::BackgroundRole: return background_;
-    case Qt::ForegroundRole: return text_;
+    case Qt::BackgroundRole:
+        return fixedFirstColumn_ && index.column() == 0 ? QApplication::palette().color(QPalette::Button)
+                                                        : background_;
+    case Qt::ForegroundRole:
+        return fixedFirstColumn_ && index.column() == 0 ? QApplication::palette().color(QPalette::ButtonText)
+                                                        : text_;
     default: return {};
     }
 }

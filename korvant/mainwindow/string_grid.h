@@ -31,6 +31,8 @@ public:
     const std::string& cell(int column, int row) const;
     void setCell(int column, int row, std::string text);
     void setColors(const QColor& background, const QColor& text);
+    // Column 0 drawn like the title row, as a fixed column.
+    void setFixedFirstColumn(bool fixed) { fixedFirstColumn_ = fixed; }
     // Cell changes between these two are announced once, at the end.
     void beginUpdate() { ++batch_; }
     void endUpdate();
@@ -42,6 +44,7 @@ private:
     std::vector<Row> rows_;
     QColor background_ = Qt::white, text_ = Qt::black;
     int batch_ = 0;
+    bool fixedFirstColumn_ = false;
     bool pending_ = false;
 };
 
