@@ -38,7 +38,7 @@ TForm3::TForm3(KorvantApp& a) : SkForm(a, QStringLiteral("Rent film"), true)
     ComboBox1 = new QComboBox(this);
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox1->setMinimumWidth(260);
+    ComboBox1->setMinimumWidth(330);
     ComboBox1->setEditText(kPlaceholder);
     btnOKf3 = new QPushButton(QStringLiteral("R&ent film"), this);
     btnADDOCf3 = new QPushButton(QStringLiteral("&Add occ"), this);

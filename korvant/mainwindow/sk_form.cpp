@@ -3,6 +3,7 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLayout>
 
 namespace skelvora {
 
@@ -50,8 +51,23 @@ void SkForm::keyPressEvent(QKeyEvent* event)
 
 void SkForm::fixSize()
 {
+    fixedSize_ = true;
+    ensurePolished();
     adjustSize();
     setFixedSize(sizeHint());
+}
+
+void SkForm::showEvent(QShowEvent* event)
+{
+    // Fonts and styles are final only now; the fixed size follows them.
+    if (fixedSize_) {
+        if (layout())
+            layout()->invalidate();
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setFixedSize(sizeHint());
+    }
+    QWidget::showEvent(event);
 }
 
 } // namespace skelvora

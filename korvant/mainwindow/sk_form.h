@@ -27,6 +27,7 @@ protected:
     virtual void FormDeactivate() {}
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // Only a close box, and the size the layout asks for.
     void fixSize();
 
@@ -34,6 +35,7 @@ protected:
 
 private:
     bool previewsKeys_;
+    bool fixedSize_ = false;
 };
 
 } // namespace skelvora
