@@ -35,11 +35,16 @@ LocaleNames SystemLocaleNames(const CodePage& codePage)
 
 QString LongTimeText(const Moment& m)
 {
-    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
-    // Qt's long format names the time zone; the status bar has no room for it.
-    format.remove(QLatin1Char('t'));
-    format = format.trimmed();
-    return QLocale::system().toString(QTime(m.Hour, m.Minute, m.Second), format);
+    // Asked ten times a second by the status bar: the locale and its format
+    // are looked up once.
+    static const QLocale locale = QLocale::system();
+    static const QString format = [] {
+        QString f = locale.timeFormat(QLocale::LongFormat);
+        // Qt's long format names the time zone; the status bar has no room for it.
+        f.remove(QLatin1Char('t'));
+        return f.trimmed();
+    }();
+    return locale.toString(QTime(m.Hour, m.Minute, m.Second), format);
 }
 
 } // namespace skelvora

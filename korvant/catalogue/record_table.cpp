@@ -56,6 +56,16 @@ int Catalogue::CountLentRecords() const
     return n;
 }
 
+bool Catalogue::Shows(const TCD* record) const
+{
+    if (!record)
+        return false;
+    for (int k = 1; k < RowCount; ++k)
+        if (Table.at(k) == record)
+            return true;
+    return false;
+}
+
 void Catalogue::CountLent()
 {
     LentCount = CountLentRecords();

@@ -61,6 +61,22 @@ struct Catalogue {
     // LentCount <- records in slots 1..RowCount-1 that are lent.
     void CountLent();
     int CountLentRecords() const;
+
+    // Runs f on every shown record whose ID is id, in table order; returns
+    // how many there were.
+    template <class F>
+    int ForEachWithId(int32_t id, F f)
+    {
+        int n = 0;
+        for (int k = 1; k < RowCount; ++k)
+            if (TCD* r = Table.at(k); r && r->ID == id) {
+                ++n;
+                f(*r);
+            }
+        return n;
+    }
+    // Whether record is one of the shown rows (a dialog's target may have gone).
+    bool Shows(const TCD* record) const;
 };
 
 // The last component of a path: name and extension, no folder.

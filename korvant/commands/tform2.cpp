@@ -97,13 +97,11 @@ void TForm2::btnOKf2Click()
     TCD* target = nullptr;
     if (app.EditMode) {
         // The edit follows its record wherever sorting or removing moved it.
-        for (int k = 1; k < cat.RowCount && target_; ++k)
-            if (cat.Table.at(k) == target_)
-                target = target_;
-        if (!target || !cat.DatabaseOpen) {
+        if (!cat.DatabaseOpen || !cat.Shows(target_)) {
             Close();
             return;
         }
+        target = target_;
     } else {
         if (!cat.DatabaseOpen) {
             Close();

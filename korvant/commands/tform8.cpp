@@ -69,14 +69,8 @@ void TForm8::btnOKf8Click()
         return;  // the dialog stays open and no catalogue is open
     main.SaveDialog1FileName = *chosen;
 
-    // The catalogue the dialog was opened for: header values, header and placeholder.
-    cat.LentCount = 0;
-    cat.LastID = 1;
-    cat.Table.DiscardAll();
-    cat.Table.reset(0).ClearAll();
-    cat.Table.reset(1).ClearAll();
-    main.StringGrid1->SetRowCount(2);
-
+    // New prepared the header, the placeholder and LastID; Open hides this
+    // dialog, so nothing replaced them since.
     cat.DatabaseOpen = true;
     cat.SetDatabasePath(KorvantApp::pathBytes(*chosen));
     try {

@@ -101,10 +101,9 @@ void TForm1::ToolButton19Click()
     if (!id)
         throw CatalogueError("'" + cell + "' is not a valid record number");
     std::string pictureError;
-    for (int k = 1; k < cat.RowCount; ++k) {
-        const TCD* r = cat.Table.at(k);
-        if (!r || r->ID != *id)
-            continue;
+    // Several records may share the ID: the last one in table order stays shown.
+    cat.ForEachWithId(*id, [&](const TCD& rec) {
+        const TCD* r = &rec;
         w.Label3->setText(QString::number(r->ID));
         w.Label4->setText(app.ui(StringGrid1->Cell(1, 0)) + ":");
         w.Label5->setText(app.ui(r->PrimaryName));
@@ -129,7 +128,7 @@ void TForm1::ToolButton19Click()
         }
         w.Label15->setText(r->RentCount == 0 ? QStringLiteral("Film was not lent yet") : app.ui(r->LastOccupier));
         w.Label17->setText(QString::number(r->RentCount));
-    }
+    });
     w.ShowModeless();
     if (!pictureError.empty())
         throw FileError(pictureError);

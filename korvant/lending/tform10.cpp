@@ -47,12 +47,7 @@ void TForm10::btnOKf10Click()
     auto& cat = app.cat;
     auto& dialogs = app.svc.dialogs;
     if (auto id = ConvertId(Edit1->text().toStdString())) {
-        bool found = false;
-        for (int k = 1; k < cat.RowCount; ++k) {
-            TCD& r = cat.Table.ensure(k);
-            if (r.ID != *id)
-                continue;
-            found = true;
+        const int found = cat.ForEachWithId(*id, [&](TCD& r) {
             if (IsLent(r)) {
                 r.ClearLoan();
                 cat.LentCount -= 1;
@@ -60,8 +55,8 @@ void TForm10::btnOKf10Click()
                 dialogs.notify(this, QStringLiteral("Film is no lent"), QStringLiteral("Revert film"),
                                MsgIcon::Information);
             }
-        }
-        if (!found)
+        });
+        if (found == 0)
             dialogs.notify(this, QStringLiteral("No enter ID for CD or ID is not used"),
                            QStringLiteral("Revert film"), MsgIcon::Stop);
     } else {

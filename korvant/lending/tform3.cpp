@@ -173,24 +173,16 @@ void TForm3::btnOKf3Click()
         return;
 
     if (RadioButton1->isChecked()) {
-        bool present = false;
-        for (int k = 1; k < cat.RowCount && target_; ++k)
-            present = present || cat.Table.at(k) == target_;
-        if (present && cat.DatabaseOpen)
+        if (cat.DatabaseOpen && cat.Shows(target_))
             Lend(*target_, *occupier);
     } else if (auto id = ConvertId(Edit1->text().toStdString())) {
-        bool found = false;
-        for (int k = 1; k < cat.RowCount; ++k) {
-            TCD& r = cat.Table.ensure(k);
-            if (r.ID != *id)
-                continue;
-            found = true;
+        const int found = cat.ForEachWithId(*id, [&](TCD& r) {
             if (!IsLent(r))
                 Lend(r, *occupier);
             else
                 dialogs.notify(this, QStringLiteral("CD is rent"), QStringLiteral("Rent CD"), MsgIcon::Stop);
-        }
-        if (!found)
+        });
+        if (found == 0)
             dialogs.notify(this, QStringLiteral("No enter ID for CD or ID is not used"),
                            QStringLiteral("Rent CD"), MsgIcon::Stop);
     } else {
